@@ -1,0 +1,1 @@
+# balance exports and their cursor operations.

@@ -1,0 +1,1 @@
+# Unit tests of the balance exports (sstrxk_add_test ... LIBS sstrxk_export).

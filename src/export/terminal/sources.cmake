@@ -1,0 +1,1 @@
+# terminal exports and their cursor operations.
