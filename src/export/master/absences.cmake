@@ -1,0 +1,1 @@
+# FTG, MST, MDT: sources (list(APPEND SSTRXK_EXPORT_SOURCES ...))

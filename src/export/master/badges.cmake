@@ -1,0 +1,1 @@
+# IDN, KST, FCD: sources (list(APPEND SSTRXK_EXPORT_SOURCES ...))
