@@ -4,6 +4,8 @@
 // conversions, fetch folding).
 #include "db/sql_runtime.h"
 
+#include "base/oracle_number.h"
+
 #include <cctype>
 #include <cmath>
 #include <cstdio>
@@ -29,21 +31,6 @@ long ConnectAlias(std::string_view alias, std::unique_ptr<Backend>& backend) {
     return OpenEmbeddedDatabase(alias.substr(kEmbeddedPrefix.size()), backend);
   }
   return kDatabaseNotFound;  // an Oracle client backend does not exist yet
-}
-
-// A number as Oracle prints it into a text: whole numbers without a decimal
-// point, fractions without a leading zero (".5").
-std::string NumberText(double v) {
-  char buf[64];
-  if (std::isfinite(v) && v == std::trunc(v) && std::fabs(v) < 1e18) {
-    std::snprintf(buf, sizeof buf, "%lld", static_cast<long long>(v));
-    return buf;
-  }
-  std::snprintf(buf, sizeof buf, "%.15g", v);
-  std::string s = buf;
-  if (s.rfind("0.", 0) == 0) s.erase(0, 1);
-  if (s.rfind("-0.", 0) == 0) s.erase(1, 1);
-  return s;
 }
 
 // Reads a text the way Oracle converts a character value to a number:
@@ -91,7 +78,7 @@ void PutText(const Out& out, const Value& v) {
   std::string text;
   switch (v.type) {
     case Value::Type::kInt: text = std::to_string(v.i); break;
-    case Value::Type::kReal: text = NumberText(v.r); break;
+    case Value::Type::kReal: text = OracleNumberText(v.r); break;
     case Value::Type::kText: text = v.text; break;
     case Value::Type::kNull: break;
   }

@@ -364,19 +364,6 @@ int RegisterOracleFunctions(sqlite3* db) {
   return SQLITE_OK;
 }
 
-std::string OracleNumberText(double value) {
-  char buf[64];
-  if (std::isfinite(value) && value == std::trunc(value) && std::fabs(value) < 1e18) {
-    std::snprintf(buf, sizeof buf, "%lld", static_cast<long long>(value));
-    return buf;
-  }
-  std::snprintf(buf, sizeof buf, "%.15g", value);
-  std::string s = buf;
-  if (s.rfind("0.", 0) == 0) s.erase(0, 1);
-  if (s.rfind("-0.", 0) == 0) s.erase(1, 1);
-  return s;
-}
-
 bool IsNumberPicture(std::string_view format) {
   if (format.empty()) return false;
   for (char c : format) {

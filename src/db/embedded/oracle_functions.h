@@ -19,6 +19,8 @@
 #include <string>
 #include <string_view>
 
+#include "base/oracle_number.h"
+
 namespace embedded {
 
 // The current local date and time as a day number: the value of the
@@ -35,10 +37,6 @@ inline constexpr char kConcatFunction[] = "ora_concat";
 
 // Registers all functions on `db`. Returns SQLITE_OK or SQLite's error code.
 int RegisterOracleFunctions(sqlite3* db);
-
-// A number as Oracle prints it into a text: whole numbers without a decimal
-// point ("3"), fractions without a leading zero (".5", "-.5").
-std::string OracleNumberText(double value);
 
 // to_char(number, format) for formats of "0" and "9" digits: one sign
 // position plus the format's width, rounded half away from zero to a whole
