@@ -5,23 +5,34 @@
 
 #include <cstring>
 
+#include "export/master/feiertage.h"
+#include "export/master/funktionscodes.h"
+#include "export/master/idstamm.h"
+#include "export/master/kostenst.h"
+#include "export/master/mitarbeiterdetail.h"
+#include "export/master/mitarbeiterstatus.h"
 #include "export/master/mndstamm.h"
+#include "export/terminal/aswbkl.h"
+#include "export/terminal/mgsst20p.h"
+#include "export/terminal/mgsst35p.h"
+#include "export/terminal/mgsst41p.h"
+#include "export/terminal/selektiv.h"
 
 namespace {
 
 constexpr JobEntry kJobs[] = {
-    {"20P", nullptr},        // time-zone plan file MGSST20P
-    {"35P", nullptr},        // permission file MGSST35P
-    {"41P", nullptr},        // weekly plan file MGSST41P
+    {"20P", Fill_MGSST20P},  // time-zone plan file MGSST20P
+    {"35P", Fill_MGSST35P},  // permission file MGSST35P
+    {"41P", Fill_MGSST41P},  // weekly plan file MGSST41P
     {"MND", Fill_MNDSTAMM},  // client master file MNDSTAMM
-    {"IDN", nullptr},        // badge master file IDStamm
+    {"IDN", Fill_IDSTAMM},   // badge master file IDStamm
     {"SLD", nullptr},        // balance file SALDO
-    {"KST", nullptr},        // cost-centre file Kostenst
-    {"BKL", nullptr},        // badge permission classes
-    {"FTG", nullptr},        // holidays
-    {"MST", nullptr},        // employee status
-    {"MDT", nullptr},        // employee detail
-    {"FCD", nullptr},        // function codes
+    {"KST", Fill_KST},       // cost-centre file Kostenst
+    {"BKL", Fill_AswBkl},    // badge permission classes
+    {"FTG", Fill_FTG},       // holidays
+    {"MST", Fill_MST},       // employee status
+    {"MDT", Fill_MDT},       // employee detail
+    {"FCD", Fill_FCD},       // function codes
 };
 
 constexpr std::size_t kDownloadKeyLength = 14;
@@ -29,7 +40,7 @@ constexpr std::size_t kDownloadKeyLength = 14;
 }  // namespace
 
 const DispatchTable& ProductionDispatch() {
-  static const DispatchTable table{kJobs, nullptr};
+  static const DispatchTable table{kJobs, Fill_Selektiv};
   return table;
 }
 

@@ -11,6 +11,7 @@ FixedText<256> LogFileName;
 FixedText<256> PreviousLogFileName;
 std::FILE* OutputFile = nullptr;
 FirstWriteFlags FirstWrite;
+std::vector<AswBklRow> AswBklList;
 
 void ResetRunState() {
   DebugFlag = 0;
@@ -24,4 +25,5 @@ void ResetRunState() {
   if (OutputFile != nullptr) std::fclose(OutputFile);
   OutputFile = nullptr;
   FirstWrite = FirstWriteFlags();
+  std::vector<AswBklRow>().swap(AswBklList);
 }

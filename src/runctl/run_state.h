@@ -5,8 +5,10 @@
 #define SSTRXK_RUNCTL_RUN_STATE_H_
 
 #include <cstdio>
+#include <vector>
 
 #include "base/fixed_text.h"
+#include "export/sql/aswbkl_sql.h"
 
 // The current client as the client cursor delivers it. The selective export
 // sets the client number itself.
@@ -37,6 +39,9 @@ extern FixedText<256> LogFileName;
 extern FixedText<256> PreviousLogFileName;
 extern std::FILE* OutputFile;         // the interface file being written
 extern FirstWriteFlags FirstWrite;
+// The permission classes of one badge: filled by the selective BKL writer,
+// read and released by the selective export after every queue row.
+extern std::vector<AswBklRow> AswBklList;
 
 // Puts every item back to its state at program start (tests run many
 // "processes" in one).
