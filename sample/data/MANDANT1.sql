@@ -91,8 +91,8 @@ INSERT INTO VLS311ZUO VALUES
   ('4711', unixepoch('2019-01-01')/86400.0, NULL, 'Technik');
 
 -- Status entries. The employee files take entries ending on or after
--- 2023-03-01 09:00 (the first day of the month fifteen months back, at the
--- demo time of day): the entry ending 2023-02-28 is left out, the one ending
+-- 2023-03-01 (the first day of the month fifteen months back, from
+-- midnight): the entry ending 2023-02-28 is left out, the one ending
 -- 2023-03-02 is taken. Status 16 is never exported; status 13 only in the
 -- status file.
 INSERT INTO VLS382BVF VALUES

@@ -477,7 +477,7 @@ std::vector<Case> MasterCases() {
       {"kDi2Txt, empty text", stmt::kDi2Txt, "MANDANT1", {In("21#"), In("TT2TXT"), In(1)}, "t", {{kNull}}, {}},
       {"kDi2Txt, other field", stmt::kDi2Txt, "MANDANT1", {In("20#"), In("TT2KRT"), In(2)}, "t", {{"P"}}, {}},
       {"kDi2Txt, no language", stmt::kDi2Txt, "MANDANT1", {In("20#"), In("TT2TXT"), In(0)}, "t", {}, {}},
-      // Entries ending on or after 2023-03-01 09:00 with status below 16 and
+      // Entries ending on or after 2023-03-01 00:00 with status below 16 and
       // a function code for the terminals; 1004 (badge ended) and 4711 (no
       // badge) get the substitute number.
       {"kMst", stmt::kMst, "MANDANT1", {In("1")}, "ttttttttttt",

@@ -20,20 +20,20 @@
 
 namespace {
 
-// `text` with its month window counted from midnight: the one change the
-// cursors make to the catalogue's texts.
-std::string FromMidnight(const std::string& text) {
-  const std::string window = "add_months(CURRENT_DATE, -16)";
-  std::string amended = text;
-  std::size_t at = amended.find(window);
-  if (at == std::string::npos || amended.find(window, at + 1) != std::string::npos) return "<window not once>";
-  amended.replace(at, window.size(), "add_months(trunc(CURRENT_DATE), -16)");
-  return amended;
+// `text` with its month window counted from the moment of the run instead
+// of from midnight: the form that lost entries ending on the first day.
+std::string AtTimeOfRun(const std::string& text) {
+  const std::string window = "add_months(trunc(CURRENT_DATE), -16)";
+  std::string at_run = text;
+  std::size_t at = at_run.find(window);
+  if (at == std::string::npos || at_run.find(window, at + 1) != std::string::npos) return "<window not once>";
+  at_run.replace(at, window.size(), "add_months(CURRENT_DATE, -16)");
+  return at_run;
 }
 
-TEST(MonthWindowText, CursorsDifferFromTheCatalogueOnlyInTheWindowsStart) {
-  EXPECT_EQ(std::string(kMstStatement), FromMidnight(stmt::kMst));
-  EXPECT_EQ(std::string(kMdtStatement), FromMidnight(stmt::kMdt));
+TEST(MonthWindowText, BothCursorsCountTheWindowFromMidnight) {
+  EXPECT_NE(AtTimeOfRun(stmt::kMst), "<window not once>");
+  EXPECT_NE(AtTimeOfRun(stmt::kMdt), "<window not once>");
 }
 
 // Entries ending around the first day of the window, at midnight and at
@@ -174,16 +174,16 @@ TEST(MonthWindow, StartsAtMidnightOfTheFirstDayWhateverTheTimeOfTheRun) {
     ASSERT_EQ(std::sscanf(run.now + 11, "%d:%d:%d", &hours, &minutes, &seconds), 3);
     const int run_seconds = hours * 3600 + minutes * 60 + seconds;
 
-    // The catalogue's text compares with the first day at the time of day
-    // of the run, the cursors with its midnight. Entries ending on any other
+    // A window counted from the moment of the run compares with the first
+    // day at the time of day of the run, the cursors with its midnight. Entries ending on any other
     // day are treated alike.
-    std::set<std::string> catalogue, cursors;
+    std::set<std::string> at_run, cursors;
     for (const Entry& e : EntriesAround()) {
       if (e.day_offset >= 0) cursors.insert(e.label());
-      if (e.day_offset > 0 || (e.day_offset == 0 && e.hour * 3600 >= run_seconds)) catalogue.insert(e.label());
+      if (e.day_offset > 0 || (e.day_offset == 0 && e.hour * 3600 >= run_seconds)) at_run.insert(e.label());
     }
-    EXPECT_EQ(MstLabels(stmt::kMst), catalogue);
-    EXPECT_EQ(MdtLabels(stmt::kMdt), catalogue);
+    EXPECT_EQ(MstLabels(AtTimeOfRun(stmt::kMst).c_str()), at_run);
+    EXPECT_EQ(MdtLabels(AtTimeOfRun(stmt::kMdt).c_str()), at_run);
     EXPECT_EQ(MstCursorLabels(), cursors);
     EXPECT_EQ(MdtCursorLabels(), cursors);
   }

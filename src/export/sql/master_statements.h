@@ -63,6 +63,11 @@ inline constexpr char kFtg[] =
 inline constexpr char kDi2Txt[] =
     "SELECT DI2TXT FROM %s.VLS122DI2 WHERE DI2KEY = :b0 AND DI2FNA = :b1 AND DI2SPR = :b2";
 
+// The month window of the status and detail cursors starts at midnight of
+// the first day of the month fifteen months back: with CURRENT_DATE itself
+// the bound would carry the time of day of the run, and an entry ending on
+// that first day (stored at midnight) would fall out of the window.
+
 // SQLOpenMst: status entries; :b0 the client number for the substitute badge.
 inline constexpr char kMst[] =
     "SELECT DISTINCT COALESCE(AswNum, :b0 || '_' || PnrNum) as AswNum, BvfGen as Status, "
@@ -71,8 +76,8 @@ inline constexpr char kMst[] =
     "TO_CHAR(BvfUh1, 'HH24MI') as BvfUh1, FcdNum FROM %s.vls382bvf,%s.vls131fcd,%s.vls311zuo, "
     "%s.vls300pnr LEFT JOIN vlsystem.vls301asw ON PnrNum = AswPnr AND AswGvo <= "
     "trunc(CURRENT_DATE) AND (AswGbi >= trunc(CURRENT_DATE) OR AswGbi is NULL) WHERE BvfPnr = "
-    "PnrNum AND BvfFc1 = FcdNum AND BvfBis >= last_day(add_months(CURRENT_DATE, -16)) + 1 AND "
-    "BvfGen < 16 AND FcdMap = 1 AND PnrNum = ZuoPnr AND ZuoGvo <= BvfVon AND (ZuoGbi IS NULL "
+    "PnrNum AND BvfFc1 = FcdNum AND BvfBis >= last_day(add_months(trunc(CURRENT_DATE), -16)) + 1 "
+    "AND BvfGen < 16 AND FcdMap = 1 AND PnrNum = ZuoPnr AND ZuoGvo <= BvfVon AND (ZuoGbi IS NULL "
     "OR ZuoGbi >= BvfVon) ORDER by AswNum, Von";
 
 // SQLOpenMdt: status entries broken down to the days with target time.
@@ -81,7 +86,7 @@ inline constexpr char kMdt[] =
     "FcdKrt, FcdNum FROM %s.Vls382Bvf, VLSYSTEM.Vls301Asw, %s.Vls131Fcd, VLSYSTEM.Vls133Bak "
     "WHERE AswGvo <= trunc(CURRENT_DATE) AND (AswGbi >= trunc(CURRENT_DATE) OR AswGbi is "
     "null) AND AswPnr = BvfPnr AND BvfGen in (2,3,5,7,9,10) AND BvfBis >= "
-    "last_day(add_months(CURRENT_DATE, -16)) + 1 AND BvfFc1 = FcdNum AND BakDtm >= BvfVon and "
+    "last_day(add_months(trunc(CURRENT_DATE), -16)) + 1 AND BvfFc1 = FcdNum AND BakDtm >= BvfVon and "
     "BakDtm <= BvfBis AND FcdKrt is not null and Fcdkrt > ' ' AND EXISTS (select ztgvon from "
     "%s.Vls329Ztg, %s.Vls140Azv where ztgpnr = bvfpnr and ztgvon = bakdtm and ztgazt = azvnum "
     "and azvgvo <= ztgvon and (azvgbi is null or azvgbi >= ztgvon) and azvsol > 0) ORDER BY "

@@ -20,11 +20,6 @@ struct MdtRow {
   FixedText<4> function_code;  // FcdNum
 };
 
-// The detail cursor's text: the entries ending on or after midnight of the
-// first day of the month fifteen months back. See mdt_sql.cc for why it is
-// not the plain stmt::kMdt.
-extern const char kMdtStatement[];
-
 // Opens the detail cursor in CurrentSchema; the OPEN's status (-903 when
 // CurrentSchema is no schema name).
 long SQLOpenMdt();

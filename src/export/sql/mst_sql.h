@@ -24,11 +24,6 @@ struct MstRow {
   FixedText<4> function_code;  // FcdNum
 };
 
-// The status cursor's text: the entries ending on or after midnight of the
-// first day of the month fifteen months back. See mst_sql.cc for why it is
-// not the plain stmt::kMst.
-extern const char kMstStatement[];
-
 // Opens the status cursor in CurrentSchema; `client_number` makes the
 // substitute badge numbers. The OPEN's status (-903 when CurrentSchema is no
 // schema name).
