@@ -37,6 +37,36 @@ run() {  # run <file> <type>
     iconv -f WINDOWS-1252 -t UTF-8 "$demo/transfer/$1" | sed 's/\r$/|/'
   fi
 }
+# The balance export reads its mapping file from the working directory and,
+# for the premium site, the premium file from the transfer directory.
+mkdir -p "$demo/transfer/KWPL"
+[ -f sample/files/SaldoRXK.ini ] && cp sample/files/SaldoRXK.ini "$demo/work/run/"
+[ -f sample/files/PraemienKWPL.txt ] && cp sample/files/PraemienKWPL.txt "$demo/transfer/KWPL/"
+
 run mndstamm.imp MND
+run idstamm.imp IDN
+run kostenst.imp KST
+run feiertage.imp FTG
+run mitarbeiterstatus.imp MST
+run mitarbeiterdetail.imp MDT
+run funktionscodes.imp FCD
+run mgsst20p.imp 20P
+run mgsst35p.imp 35P
+run mgsst41p.imp 41P
+run aswbkl.imp BKL
+run saldo.imp SLD
+
+# The selective export: the badges queued under a download key, into five
+# update files in the directory given as file name.
+key=DEMOKEY0000001
+status=0
+(cd "$demo/work/run" && "$sstrxk" ../../transfer "$key") || status=$?
+echo "== sstrxk ../../transfer $key: exit code $status"
+for f in idstamm_upd.imp aswbkl_upd.imp mgsst20p_upd.imp mgsst35p_upd.imp mgsst41p_upd.imp; do
+  if [ -f "$demo/transfer/$f" ]; then
+    echo "-- $f"
+    iconv -f WINDOWS-1252 -t UTF-8 "$demo/transfer/$f" | sed 's/\r$/|/'
+  fi
+done
 echo "== $demo/Velorium_php/log/sstrxk.log"
 cat "$demo/Velorium_php/log/sstrxk.log"

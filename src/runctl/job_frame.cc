@@ -13,9 +13,20 @@
 #include "runctl/run_log.h"
 #include "runctl/run_state.h"
 
-bool OpenOutputFile(const char* open_failed) {
+namespace {
+
+// Deletes the file at `path` (a missing one is no error). A directory of
+// that name is left alone: the open that follows then fails and says so.
+void RemoveFile(const char* path) {
   std::error_code ec;
-  std::filesystem::remove(std::filesystem::path(OutputPath.str()), ec);
+  std::filesystem::path p(path);
+  if (!std::filesystem::is_directory(p, ec)) std::filesystem::remove(p, ec);
+}
+
+}  // namespace
+
+bool OpenOutputFile(const char* open_failed) {
+  RemoveFile(OutputPath.c_str());
   OutputFile = std::fopen(OutputPath.c_str(), "wb");
   if (OutputFile == nullptr) {
     LogMessage(open_failed, OutputPath.c_str());
@@ -25,10 +36,7 @@ bool OpenOutputFile(const char* open_failed) {
 }
 
 bool OpenSelectiveFile(const char* path, bool& first_write, const char* open_failed) {
-  if (first_write) {
-    std::error_code ec;
-    std::filesystem::remove(std::filesystem::path(path), ec);
-  }
+  if (first_write) RemoveFile(path);
   OutputFile = std::fopen(path, first_write ? "wb" : "ab");
   if (OutputFile == nullptr) {
     LogMessage(open_failed, path);

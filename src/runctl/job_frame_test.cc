@@ -139,3 +139,25 @@ TEST_F(PerClientFrameTest, ClientValuesTooLongForTheirFieldsAreAnErrorNotCut) {
 }
 
 }  // namespace
+
+namespace {
+
+TEST(OutputFiles, ADirectoryOfThatNameIsNeitherRemovedNorWrittenTo) {
+  ResetRunState();
+  FakeEnv env;
+  DebugFlag = 1;
+  fs::path dir = fs::temp_directory_path() / "sstrxk_frame_dir_as_output";
+  fs::create_directories(dir);
+  OutputPath.Assign(dir.string());
+  EXPECT_FALSE(OpenOutputFile());
+  bool first_write = true;
+  EXPECT_FALSE(OpenSelectiveFile(dir.string().c_str(), first_write, kOpenFailed));
+  EXPECT_TRUE(first_write);
+  EXPECT_TRUE(fs::is_directory(dir));
+  EXPECT_EQ(env.console, "Oeffnen der Datei " + dir.string() + " fehlgeschlagen\n" + "Oeffnen der Datei " +
+                             dir.string() + " fehlgeschlagen\n");
+  fs::remove(dir);
+  ResetRunState();
+}
+
+}  // namespace
