@@ -37,6 +37,15 @@ class FixedText {
     std::memset(buf_ + n, 0, N - n);
   }
 
+  // Copies `text` when it fits (at most N-1 bytes); otherwise leaves the
+  // buffer as it was and returns false. For values that must not be cut,
+  // such as keys that name another record when cut.
+  bool AssignIfFits(std::string_view text) {
+    if (text.size() > N - 1) return false;
+    Assign(text);
+    return true;
+  }
+
   // printf-style formatting into the buffer; the result is cut to N-1 bytes.
   SSTRXK_PRINTF_FORMAT(2, 3) void Format(const char* format, ...) {
     va_list args;

@@ -19,3 +19,11 @@ TEST(FixedText, FormatCutsAndEmbeddedZeroEnds) {
   t.Clear();
   EXPECT_TRUE(t.empty());
 }
+
+TEST(FixedText, AssignIfFitsRefusesWhatWouldBeCut) {
+  FixedText<6> t("old");
+  EXPECT_FALSE(t.AssignIfFits("123456"));
+  EXPECT_EQ(t.view(), "old");
+  EXPECT_TRUE(t.AssignIfFits("12345"));
+  EXPECT_EQ(t.view(), "12345");
+}

@@ -9,14 +9,6 @@ namespace {
 
 sql::Cursor g_vls112mnd;
 
-// Copies `value` into `field` unless it is too long for it.
-template <std::size_t N, std::size_t M>
-bool Fits(const FixedText<N>& value, FixedText<M>& field) {
-  if (value.size() > M - 1) return false;
-  field.Assign(value.view());
-  return true;
-}
-
 }  // namespace
 
 long SQLOpenVls112Mnd() { return sql::Open(g_vls112mnd, stmt::kVls112Mnd); }
@@ -30,9 +22,9 @@ long SQLFetchVls112Mnd(ClientRow& client) {
   long status = sql::FoldFetch(sql::Fetch(
       g_vls112mnd, {sql::Text(licence), sql::Text(number), sql::Text(schema), sql::Text(site)}));
   if (status != sql::kOk) return status;
-  bool fits = Fits(licence, client.licence) && Fits(number, client.number) && Fits(schema, client.schema) &&
-              Fits(site, client.site);
-  return fits ? sql::kOk : kValueTooLong;
+  bool fits = client.licence.AssignIfFits(licence.view()) && client.number.AssignIfFits(number.view()) &&
+              client.schema.AssignIfFits(schema.view()) && client.site.AssignIfFits(site.view());
+  return fits ? sql::kOk : sql::kValueTooLong;
 }
 
 long SQLCloseVls112Mnd() { return sql::Close(g_vls112mnd); }

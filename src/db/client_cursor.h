@@ -15,7 +15,4 @@ long SQLFetchVls112Mnd(ClientRow& client);
 
 long SQLCloseVls112Mnd();
 
-// Status of a client value that does not fit its field.
-inline constexpr long kValueTooLong = -1406;
-
 #endif  // SSTRXK_DB_CLIENT_CURSOR_H_

@@ -28,6 +28,7 @@ constexpr long kInvalidIdentifier = -904;    // unknown column or function
 constexpr long kInvalidName = -903;          // a schema name that is no identifier
 constexpr long kUnknownSchema = -1435;       // ALTER SESSION to a schema that does not exist
 constexpr long kTooManyRows = -2112;         // single-row SELECT found more than one row
+constexpr long kValueTooLong = -1406;       // a value too long for its field, not cut
 constexpr long kInvalidNumber = -1722;       // text that is no number fetched into a number
 constexpr long kNumberOverflow = -1455;      // number too large for an integer output
 constexpr long kNotConnected = -3114;        // no session

@@ -40,8 +40,7 @@ long SQLFetchAswBkl_Sel(AswBklRow& row) {
                                                   sql::Text(host.BKLLIZ), sql::Text(host.BKLMND),
                                                   sql::Text(host.BKLSTM)}));
   if (status != sql::kOk) return status;
-  if (klasse.size() >= host.BKLBKL.kCapacity) return kClassTooLong;
-  host.BKLBKL.Assign(klasse.view());
+  if (!host.BKLBKL.AssignIfFits(klasse.view())) return kClassTooLong;
   row = host;
   return status;
 }

@@ -4,6 +4,7 @@
 #define SSTRXK_EXPORT_SQL_ASWBKL_SQL_H_
 
 #include "base/fixed_text.h"
+#include "db/sql_backend.h"
 
 // One assignment of a permission class to a badge.
 struct AswBklRow {
@@ -17,7 +18,7 @@ struct AswBklRow {
 // Status of a permission class longer than its five characters (one-badge
 // cursor only): a cut class would name another class and lead the
 // selective export to another class's control areas.
-inline constexpr long kClassTooLong = -1406;
+inline constexpr long kClassTooLong = sql::kValueTooLong;
 
 // The fetches report 1403 for the runtime's 1403 and -1002, fill the row
 // only on 0 and pass every other status back unchanged.

@@ -86,8 +86,7 @@ long SQLReadKstKal(IdsRow& row) {
                                 {sql::Text(cost_centre, &cost_centre_indicator),
                                  sql::Text(calendar, &calendar_indicator)});
   if (status != sql::kOk) return status;
-  if (calendar.size() >= decltype(row.calendar)::kCapacity) return kIdsValueTooLong;
+  if (!row.calendar.AssignIfFits(calendar.view())) return kIdsValueTooLong;
   row.cost_centre.Assign(cost_centre.view());
-  row.calendar.Assign(calendar.view());
   return sql::kOk;
 }

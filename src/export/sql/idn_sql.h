@@ -5,6 +5,7 @@
 #define SSTRXK_EXPORT_SQL_IDN_SQL_H_
 
 #include "base/fixed_text.h"
+#include "db/sql_backend.h"
 
 // One badge row, cleared before every fetch. Each buffer holds its record
 // field's width and the terminator, so no value can spill into the next field.
@@ -37,7 +38,7 @@ struct IdsRow {
 
 // Status of a looked-up value that does not fit its record field: reported
 // rather than cut, since a cut calendar would name another calendar.
-inline constexpr long kIdsValueTooLong = -1406;
+inline constexpr long kIdsValueTooLong = sql::kValueTooLong;
 
 // The badges of client CurrentClient.number valid today, holders from
 // CurrentSchema. The OPEN's status (-903 for a schema name that is no

@@ -4,6 +4,7 @@
 #define SSTRXK_EXPORT_SQL_KST_SQL_H_
 
 #include "base/fixed_text.h"
+#include "db/sql_backend.h"
 
 // One cost-centre row, cleared before every fetch.
 struct KstRow {
@@ -18,7 +19,7 @@ struct KstRow {
 
 // Status of a KstApz that needs more than the 7 characters of its field: the
 // fetch reports it instead of writing a cut number.
-inline constexpr long kKstApzTooWide = -1406;
+inline constexpr long kKstApzTooWide = sql::kValueTooLong;
 
 // Builds the cursor text with CurrentSchema and opens it; the OPEN's status
 // (-903 for a schema name that is no identifier).

@@ -9,14 +9,6 @@ namespace {
 sql::Cursor g_vls_asw_dnl;
 sql::Cursor g_zko_zur_bkl;
 
-// Copies `value` into `field` unless it is too long for it.
-template <std::size_t N, std::size_t M>
-bool Fits(const FixedText<N>& value, FixedText<M>& field) {
-  if (value.size() > M - 1) return false;
-  field.Assign(value.view());
-  return true;
-}
-
 }  // namespace
 
 long SQLOpenVlsAswDnl(const char* key) { return sql::Open(g_vls_asw_dnl, stmt::kVlsAswDnl, {sql::In(key)}); }
@@ -27,12 +19,14 @@ long SQLFetchVlsAswDnl(AswDnlRow& row) {
   FixedText<31> client;
   FixedText<31> licence;
   FixedText<101> badge;
-  long status = sql::FoldFetch(sql::Fetch(
-      g_vls_asw_dnl, {sql::Text(host.DnlKey), sql::Int32(host.DnlLfd), sql::Text(client), sql::Text(licence),
-                      sql::Text(badge), sql::Int32(host.DnlKze), sql::Text(host.DnlKzu), sql::Text(host.DnlKmp),
-                      sql::Text(host.DnlBkl), sql::Int32(host.DnlSta), sql::Text(host.DnlErf)}));
+  long status = sql::FoldFetch(
+      sql::Fetch(g_vls_asw_dnl,
+                 {sql::Text(host.DnlKey), sql::Int32(host.DnlLfd), sql::Text(client), sql::Text(licence),
+                  sql::Text(badge), sql::Int32(host.DnlKze), sql::Text(host.DnlKzu), sql::Text(host.DnlKmp),
+                  sql::Text(host.DnlBkl), sql::Int32(host.DnlSta), sql::Text(host.DnlErf)}));
   if (status != sql::kOk) return status;
-  if (!Fits(client, host.DnlMnd) || !Fits(licence, host.DnlLiz) || !Fits(badge, host.DnlAsw)) {
+  if (!host.DnlMnd.AssignIfFits(client.view()) || !host.DnlLiz.AssignIfFits(licence.view()) ||
+      !host.DnlAsw.AssignIfFits(badge.view())) {
     return kSteeringValueTooLong;
   }
   row = host;
@@ -45,16 +39,18 @@ long SQLGetSchema(const char* client, const char* licence, FixedText<21>& schema
   FixedText<31> name;
   long status = sql::SelectInto(stmt::kGetSchema, {sql::In(client), sql::In(licence)}, {sql::Text(name)});
   if (status != sql::kOk) return status;
-  return Fits(name, schema) ? sql::kOk : kSteeringValueTooLong;
+  return schema.AssignIfFits(name.view()) ? sql::kOk : kSteeringValueTooLong;
 }
 
-long SQLOpenZKOzurBKL(const char* klasse) { return sql::Open(g_zko_zur_bkl, stmt::kZKOzurBKL, {sql::In(klasse)}); }
+long SQLOpenZKOzurBKL(const char* klasse) {
+  return sql::Open(g_zko_zur_bkl, stmt::kZKOzurBKL, {sql::In(klasse)});
+}
 
 long SQLFetchZKOzurBKL(FixedText<6>& area) {
   FixedText<31> host;
   long status = sql::FoldFetch(sql::Fetch(g_zko_zur_bkl, {sql::Text(host)}));
   if (status != sql::kOk) return status;
-  return Fits(host, area) ? sql::kOk : kSteeringValueTooLong;
+  return area.AssignIfFits(host.view()) ? sql::kOk : kSteeringValueTooLong;
 }
 
 long SQLCloseZKOzurBKL() { return sql::Close(g_zko_zur_bkl); }

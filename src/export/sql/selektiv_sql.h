@@ -7,6 +7,7 @@
 #include <cstdint>
 
 #include "base/fixed_text.h"
+#include "db/sql_backend.h"
 
 // One row of the download queue VlsAswDnl. Only the client, licence and
 // badge numbers steer the export; the rest is fetched and not used.
@@ -27,7 +28,7 @@ struct AswDnlRow {
 // Status of a value longer than its field where the value steers the
 // export (client, licence and badge number of a queue row, schema name,
 // control area): a cut value would name another client, badge or area.
-inline constexpr long kSteeringValueTooLong = -1406;
+inline constexpr long kSteeringValueTooLong = sql::kValueTooLong;
 
 // Queue rows of `key` in sequence order. Folded fetch status: 0 row, 1403
 // no more rows, else an error (the row is then not to be used).
