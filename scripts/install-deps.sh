@@ -1,7 +1,8 @@
 #!/usr/bin/env bash
 # Installs the Debian packages the build and the tests need, when missing.
 set -euo pipefail
-packages=(cmake g++ make libsqlite3-dev libgtest-dev googletest)
+# clang and its runtime libraries build the fuzz targets (libFuzzer).
+packages=(cmake g++ make libsqlite3-dev libgtest-dev googletest clang libclang-rt-14-dev)
 missing=()
 for p in "${packages[@]}"; do
   dpkg -s "$p" >/dev/null 2>&1 || missing+=("$p")

@@ -1,7 +1,9 @@
 #!/usr/bin/env bash
-# Builds the project twice and runs every test on each build:
+# Builds the project twice and runs every test on each build, then fuzzes the
+# file readers for a short while:
 #   build/      the normal build, warnings as errors
 #   build-asan/ with AddressSanitizer and UndefinedBehaviorSanitizer
+#   build-fuzz/ the libFuzzer targets, built with clang (scripts/fuzz.sh)
 set -euo pipefail
 cd "$(dirname "$0")/.."
 scripts/install-deps.sh
@@ -15,3 +17,5 @@ cmake -S . -B build-asan -DCMAKE_BUILD_TYPE=Debug -DSSTRXK_WERROR=ON -DSSTRXK_SA
 cmake --build build-asan -j"$jobs"
 ASAN_OPTIONS=detect_leaks=1 UBSAN_OPTIONS=print_stacktrace=1 \
   ctest --test-dir build-asan --output-on-failure -j"$jobs"
+
+FUZZ_SECONDS=${FUZZ_SECONDS:-20} scripts/fuzz.sh

@@ -5,6 +5,7 @@
 
 #include <cstring>
 
+#include "export/balance/saldo.h"
 #include "export/master/feiertage.h"
 #include "export/master/funktionscodes.h"
 #include "export/master/idstamm.h"
@@ -26,7 +27,7 @@ constexpr JobEntry kJobs[] = {
     {"41P", Fill_MGSST41P},  // weekly plan file MGSST41P
     {"MND", Fill_MNDSTAMM},  // client master file MNDSTAMM
     {"IDN", Fill_IDSTAMM},   // badge master file IDStamm
-    {"SLD", nullptr},        // balance file SALDO
+    {"SLD", Fill_SALDO},     // balance file SALDO
     {"KST", Fill_KST},       // cost-centre file Kostenst
     {"BKL", Fill_AswBkl},    // badge permission classes
     {"FTG", Fill_FTG},       // holidays

@@ -48,7 +48,11 @@ struct SaldoRecord {
 };
 
 // Summary field number p (1 ... 10) of `record`.
-FixedText<21>& SummaryField(SaldoRecord& record, int p);
+inline FixedText<21>& SummaryField(SaldoRecord& record, int p) {
+  FixedText<21>* fields[kSaldoSummaryFields] = {&record.F01, &record.F02, &record.F03, &record.F04, &record.F05,
+                                                &record.F06, &record.F07, &record.F08, &record.F09, &record.F10};
+  return *fields[p - 1];
+}
 
 // The values of one badge's person, cleared before the first source runs.
 struct SaldoValues {
