@@ -62,55 +62,22 @@ TEST_F(AswBklTest, Failures) {
   fs::path file = out / "bkl.imp";
   std::string name = out.string() + "//aswbkl_upd.imp";
   const std::string b1 = RecordBkl("10000001", "C3", "00001", "1", "0");
-  struct Case {
-    const char* name;
-    bool selective;
-    Fault fault;
-    int result;
-    std::string file;
-    std::vector<std::string> list;
-    std::vector<std::string> last_log;
-  } cases[] = {
-      {"full, open", false, {stmt::kAswBkl, "", true, -1, -942}, 2, "", {}, {"Fehler in Fkt. SQLOpenAswBkl(). RC: -942"}},
-      {"full, -1405 is no row here", false, {stmt::kAswBkl, "", false, 1, -1405}, 2, b1, {},
-       {"Fehler in Fkt. SQLFetchAswBkl(). RC: -1405", "Import " + file.string() + " fehlgeschlagen."}},
-      {"full, fetch out of sequence ends the rows", false, {stmt::kAswBkl, "", false, 1, -1002}, 0, b1, {},
-       {"Import " + file.string() + " fertig."}},
-      {"selective, open", true, {stmt::kAswBkl_Sel, "", true, -1, -942}, 2, "", {},
-       {"Fehler in Fkt. SQLOpenAswBkl_Sel(). RC: -942"}},
-      {"selective, fetch after one row", true, {stmt::kAswBkl_Sel, "", false, 1, -20001}, 2, b1, {"10000001/C3"},
-       {"Fehler in Fkt. SQLFetchAswBkl_Sel(). RC: -20001", "Import " + name + " fehlgeschlagen."}},
-      {"selective, -1405 is no row here", true, {stmt::kAswBkl_Sel, "", false, 0, -1405}, 2, "", {},
-       {"Fehler in Fkt. SQLFetchAswBkl_Sel(). RC: -1405", "Import " + name + " fehlgeschlagen."}},
+  const std::vector<FailureCase> cases = {
+      {"full, open", false, {stmt::kAswBkl, "", true, -1, -942}, 2, "", {"Fehler in Fkt. SQLOpenAswBkl(). RC: -942"}, {}},
+      {"full, -1405 is no row here", false, {stmt::kAswBkl, "", false, 1, -1405}, 2, b1,
+       {"Fehler in Fkt. SQLFetchAswBkl(). RC: -1405", "Import " + file.string() + " fehlgeschlagen."}, {}},
+      {"full, fetch out of sequence ends the rows", false, {stmt::kAswBkl, "", false, 1, -1002}, 0, b1,
+       {"Import " + file.string() + " fertig."}, {}},
+      {"selective, open", true, {stmt::kAswBkl_Sel, "", true, -1, -942}, 2, "",
+       {"Fehler in Fkt. SQLOpenAswBkl_Sel(). RC: -942"}, {}},
+      {"selective, fetch after one row", true, {stmt::kAswBkl_Sel, "", false, 1, -20001}, 2, b1,
+       {"Fehler in Fkt. SQLFetchAswBkl_Sel(). RC: -20001", "Import " + name + " fehlgeschlagen."}, {"10000001/C3"}},
+      {"selective, -1405 is no row here", true, {stmt::kAswBkl_Sel, "", false, 0, -1405}, 2, "",
+       {"Fehler in Fkt. SQLFetchAswBkl_Sel(). RC: -1405", "Import " + name + " fehlgeschlagen."}, {}},
   };
-  for (const Case& c : cases) {
-    SCOPED_TRACE(c.name);
-    ResetRunState();
-    LogFileName.Assign((root / "sstrxk.log").string());
-    fs::remove(root / "sstrxk.log");
-    backend->faults = {c.fault};
-    if (c.selective) {
-      OutputPath.Assign(out.string());
-      EXPECT_EQ(Fill_AswBklUpd("10000001"), c.result);
-      EXPECT_EQ(File(Upd("aswbkl_upd.imp")), c.file);
-      EXPECT_EQ(Classes(), c.list);
-    } else {
-      OutputPath.Assign(file.string());
-      EXPECT_EQ(Fill_AswBkl(), c.result);
-      EXPECT_EQ(File(file), c.file);
-    }
-    std::vector<std::string> log = Log();
-    ASSERT_GE(log.size(), c.last_log.size());
-    EXPECT_EQ(std::vector<std::string>(log.end() - static_cast<long>(c.last_log.size()), log.end()), c.last_log);
-    EXPECT_EQ(OutputFile, nullptr);
-  }
-
-  ResetRunState();
-  LogFileName.Assign((root / "sstrxk.log").string());
-  OutputPath.Assign((root / "missing").string());
-  EXPECT_EQ(Fill_AswBklUpd("10000001"), 1);
-  EXPECT_EQ(Log().back(), "Oeffnen der Datei " + (root / "missing").string() + "//aswbkl_upd.imp fehlgeschlagen");
-  EXPECT_TRUE(FirstWrite.aswbkl);
+  ExpectFailures(
+      {Fill_AswBkl, file, Fill_AswBklUpd, "aswbkl_upd.imp", "10000001", "10000001", &FirstWrite.aswbkl, Classes},
+      cases);
 }
 
 TEST_F(AswBklTest, ClassTooLongIsAnErrorForTheListButFitsTheFullFile) {

@@ -60,14 +60,7 @@ TEST_F(Mgsst35PTest, SelectiveWriterAlwaysLogsTheControlAreaAndAppendsAfterItsFi
 TEST_F(Mgsst35PTest, Failures) {
   fs::path file = out / "mgsst35p.imp";
   std::string name = out.string() + "//mgsst35p_upd.imp";
-  struct Case {
-    const char* name;
-    bool selective;
-    Fault fault;
-    int result;
-    std::string file;
-    std::vector<std::string> last_log;
-  } cases[] = {
+  const std::vector<FailureCase> cases = {
       {"full, open", false, {stmt::kS35P, "", true, -1, -942}, 2, "", {"Fehler in Fkt. SQLOpenS35P(). RC: -942"}},
       {"full, fetch after two rows", false, {stmt::kS35P, "", false, 2, -20001}, 2,
        Plan35P_A1().substr(0, 2 * 284),
@@ -79,33 +72,7 @@ TEST_F(Mgsst35PTest, Failures) {
       {"selective, fetch", true, {stmt::kS35P_Sel, "", false, 0, -20001}, 2, "",
        {"Fehler in Fkt. SQLFetchS35P_Sel(). RC: -20001", "Import " + name + " fehlgeschlagen."}},
   };
-  for (const Case& c : cases) {
-    SCOPED_TRACE(c.name);
-    ResetRunState();
-    LogFileName.Assign((root / "sstrxk.log").string());
-    fs::remove(root / "sstrxk.log");
-    backend->faults = {c.fault};
-    if (c.selective) {
-      OutputPath.Assign(out.string());
-      EXPECT_EQ(Fill_MGSST35P_Upd("A1"), c.result);
-      EXPECT_EQ(File(Upd("mgsst35p_upd.imp")), c.file);
-    } else {
-      OutputPath.Assign(file.string());
-      EXPECT_EQ(Fill_MGSST35P(), c.result);
-      EXPECT_EQ(File(file), c.file);
-    }
-    std::vector<std::string> log = Log();
-    ASSERT_GE(log.size(), c.last_log.size());
-    EXPECT_EQ(std::vector<std::string>(log.end() - static_cast<long>(c.last_log.size()), log.end()), c.last_log);
-    EXPECT_EQ(OutputFile, nullptr);
-  }
-
-  ResetRunState();
-  LogFileName.Assign((root / "sstrxk.log").string());
-  OutputPath.Assign((root / "missing").string());
-  EXPECT_EQ(Fill_MGSST35P_Upd("A1"), 1);
-  EXPECT_EQ(Log().back(), "Oeffnen der Datei " + (root / "missing").string() + "//mgsst35p_upd.imp fehlgeschlagen");
-  EXPECT_TRUE(FirstWrite.mgsst35p);
+  ExpectFailures({Fill_MGSST35P, file, Fill_MGSST35P_Upd, "mgsst35p_upd.imp", "A1", "A1", &FirstWrite.mgsst35p}, cases);
 }
 
 }  // namespace

@@ -33,14 +33,7 @@ TEST_F(Mgsst41PTest, Failures) {
   fs::path file = out / "mgsst41p.imp";
   std::string name = out.string() + "//mgsst41p_upd.imp";
   const std::size_t kLine = 280;
-  struct Case {
-    const char* name;
-    bool selective;
-    Fault fault;
-    int result;
-    std::string file;
-    std::vector<std::string> last_log;
-  } cases[] = {
+  const std::vector<FailureCase> cases = {
       {"full, open", false, {stmt::kS41P, "", true, -1, -942}, 2, "", {"Fehler in Fkt. SQLOpenS41P(). RC: -942"}},
       {"full, fetch after three rows", false, {stmt::kS41P, "", false, 3, -20001}, 2,
        Plan41P_A1().substr(0, 3 * kLine),
@@ -52,33 +45,7 @@ TEST_F(Mgsst41PTest, Failures) {
       {"selective, fetch out of sequence ends the rows", true, {stmt::kS41P_Sel, "", false, 0, -1002}, 0, "",
        {"Import " + name + " fertig."}},
   };
-  for (const Case& c : cases) {
-    SCOPED_TRACE(c.name);
-    ResetRunState();
-    LogFileName.Assign((root / "sstrxk.log").string());
-    fs::remove(root / "sstrxk.log");
-    backend->faults = {c.fault};
-    if (c.selective) {
-      OutputPath.Assign(out.string());
-      EXPECT_EQ(Fill_MGSST41P_Upd("A2"), c.result);
-      EXPECT_EQ(File(Upd("mgsst41p_upd.imp")), c.file);
-    } else {
-      OutputPath.Assign(file.string());
-      EXPECT_EQ(Fill_MGSST41P(), c.result);
-      EXPECT_EQ(File(file), c.file);
-    }
-    std::vector<std::string> log = Log();
-    ASSERT_GE(log.size(), c.last_log.size());
-    EXPECT_EQ(std::vector<std::string>(log.end() - static_cast<long>(c.last_log.size()), log.end()), c.last_log);
-    EXPECT_EQ(OutputFile, nullptr);
-  }
-
-  ResetRunState();
-  LogFileName.Assign((root / "sstrxk.log").string());
-  OutputPath.Assign((root / "missing").string());
-  EXPECT_EQ(Fill_MGSST41P_Upd("A1"), 1);
-  EXPECT_EQ(Log().back(), "Oeffnen der Datei " + (root / "missing").string() + "//mgsst41p_upd.imp fehlgeschlagen");
-  EXPECT_TRUE(FirstWrite.mgsst41p);
+  ExpectFailures({Fill_MGSST41P, file, Fill_MGSST41P_Upd, "mgsst41p_upd.imp", "A2", "A1", &FirstWrite.mgsst41p}, cases);
 }
 
 }  // namespace

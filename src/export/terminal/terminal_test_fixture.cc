@@ -100,4 +100,37 @@ std::vector<std::string> TerminalTest::UpdFiles() const {
   return names;
 }
 
+void TerminalTest::ExpectFailures(const FailureTarget& target, const std::vector<FailureCase>& cases) {
+  for (const FailureCase& c : cases) {
+    SCOPED_TRACE(c.name);
+    ResetRunState();
+    LogFileName.Assign((root / "sstrxk.log").string());
+    fs::remove(root / "sstrxk.log");
+    backend->faults = {c.fault};
+    if (c.selective) {
+      OutputPath.Assign(out.string());
+      EXPECT_EQ(target.selective(target.argument), c.result);
+      EXPECT_EQ(File(Upd(target.upd)), c.file);
+      if (target.list) {
+        EXPECT_EQ(target.list(), c.list);
+      }
+    } else {
+      OutputPath.Assign(target.full_file.string());
+      EXPECT_EQ(target.full(), c.result);
+      EXPECT_EQ(File(target.full_file), c.file);
+    }
+    std::vector<std::string> log = Log();
+    ASSERT_GE(log.size(), c.last_log.size());
+    EXPECT_EQ(std::vector<std::string>(log.end() - static_cast<long>(c.last_log.size()), log.end()), c.last_log);
+    EXPECT_EQ(OutputFile, nullptr);
+  }
+
+  ResetRunState();
+  LogFileName.Assign((root / "sstrxk.log").string());
+  OutputPath.Assign((root / "missing").string());
+  EXPECT_EQ(target.selective(target.missing_argument), 1);
+  EXPECT_EQ(Log().back(), "Oeffnen der Datei " + (root / "missing").string() + "//" + target.upd + " fehlgeschlagen");
+  EXPECT_TRUE(*target.first_write);
+}
+
 }  // namespace terminal_test

@@ -8,6 +8,7 @@
 #include <gtest/gtest.h>
 
 #include <filesystem>
+#include <functional>
 #include <string>
 #include <vector>
 
@@ -17,6 +18,29 @@
 #include "export/terminal/terminal_test_data.h"
 
 namespace terminal_test {
+
+// One failure of a terminal export's full job or selective writer.
+struct FailureCase {
+  const char* name;
+  bool selective;  // the selective writer, else the full job
+  Fault fault;
+  int result;
+  std::string file;                   // the bytes of the file written
+  std::vector<std::string> last_log;  // the last messages logged
+  std::vector<std::string> list = {};  // selective only, when `list` is given
+};
+
+// What differs between the exports whose failures ExpectFailures runs.
+struct FailureTarget {
+  int (*full)();                              // the full job
+  std::filesystem::path full_file;            // its OutputPath
+  int (*selective)(const char*);              // the selective writer
+  std::string upd;                            // its update file's name
+  const char* argument;                       // its argument in the cases
+  const char* missing_argument;               // its argument with the directory missing
+  bool* first_write;                          // its first-write flag
+  std::function<std::vector<std::string>()> list = {};  // compared with FailureCase::list
+};
 
 class TerminalTest : public ::testing::Test {
  protected:
@@ -38,6 +62,9 @@ class TerminalTest : public ::testing::Test {
   std::filesystem::path Upd(const std::string& name) const { return out / name; }
   // The update files that exist in the output directory, by name.
   std::vector<std::string> UpdFiles() const;
+  // Runs each case on a fresh run state, then the selective writer with its
+  // directory missing: result 1, and the first-write flag stays set.
+  void ExpectFailures(const FailureTarget& target, const std::vector<FailureCase>& cases);
 
   std::filesystem::path root;
   std::filesystem::path out;  // OutputPath of the selective writers
