@@ -23,13 +23,7 @@ class FcdE2E : public BadgesE2E {
 };
 
 TEST_F(FcdE2E, TwoClientsInClientCursorOrderOthersSkipped) {
-  ClientSchema("MANDANT1");
-  ClientSchema("MANDANT2");
-  ClientSchema("MANDANT3");
-  ClientRowSql("2", "0", "'MANDANT2'", "00002");
-  ClientRowSql("3", "1", "'MANDANT3'");  // MNDKON 1: not visited
-  ClientRowSql("4", "0", "NULL");        // no schema: not visited
-  ClientRowSql("1", "0", "'MANDANT1'", "00001");
+  TwoClientsAndTwoSkipped();
   tree.RunSql("MANDANT1", "INSERT INTO VLS131FCD VALUES "
                           "(12, 'G', 'Gleitzeit', 3, 50, 1),"
                           "(3, 'D', 'Dienstreise', 2, NULL, 1),"

@@ -24,13 +24,7 @@ class KstE2E : public BadgesE2E {
 };
 
 TEST_F(KstE2E, TwoClientsInClientCursorOrderOthersSkipped) {
-  ClientSchema("MANDANT1");
-  ClientSchema("MANDANT2");
-  ClientSchema("MANDANT3");
-  ClientRowSql("2", "0", "'MANDANT2'", "00002");
-  ClientRowSql("3", "1", "'MANDANT3'");  // MNDKON 1: not visited
-  ClientRowSql("4", "0", "NULL");        // no schema: not visited
-  ClientRowSql("1", "0", "'MANDANT1'", "00001");
+  TwoClientsAndTwoSkipped();
   tree.RunSql("MANDANT1", "INSERT INTO O1003KSTSTELLE VALUES "
                           "('K300', 'Lager', 'meier', NULL, 1),"
                           "('K100', 'Verwaltung', 'admin', 12, NULL),"

@@ -33,6 +33,19 @@ class BadgesE2E : public ::testing::Test {
                                 "', '" + number + "', " + kon + ", " + schema + ", '10001');");
   }
 
+  // Clients 2 (licence 00002) and 1 (licence 00001), in this table order,
+  // with schemas MANDANT2 and MANDANT1; besides them client 3 (MNDKON 1,
+  // schema MANDANT3) and client 4 (no schema), which are never visited.
+  void TwoClientsAndTwoSkipped() {
+    ClientSchema("MANDANT1");
+    ClientSchema("MANDANT2");
+    ClientSchema("MANDANT3");
+    ClientRowSql("2", "0", "'MANDANT2'", "00002");
+    ClientRowSql("3", "1", "'MANDANT3'");  // MNDKON 1: not visited
+    ClientRowSql("4", "0", "NULL");        // no schema: not visited
+    ClientRowSql("1", "0", "'MANDANT1'", "00001");
+  }
+
   std::string Ddl(const std::string& file) const {
     return tree.ReadFile(std::filesystem::path(SSTRXK_SAMPLE_DIR) / "ddl" / file);
   }
